@@ -1,0 +1,33 @@
+# Two commands from a fresh Debian machine: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+RELEASE := build/release
+ASAN := build/asan
+
+.PHONY: run test build deps test-deps clean format
+
+run: build
+	./$(RELEASE)/munyope $(ARGS)
+
+build: deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DMUNYOPE_TESTS=OFF >/dev/null
+	cmake --build $(RELEASE) -j $(JOBS)
+
+test: test-deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DMUNYOPE_TESTS=ON >/dev/null
+	cmake --build $(RELEASE) -j $(JOBS)
+	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+deps:
+	@scripts/setup-deps.sh
+
+test-deps:
+	@scripts/setup-deps.sh test
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
