@@ -78,7 +78,7 @@ void titleCard(Form& f) {
   printAt(f, 100, 170, 15, kWhite, "｢→｣･･･right");
   printAt(f, 100, 190, 15, kWhite, "｢ Z ｣･･･missile");
   printAt(f, 80, 220, 17, kWhite, "push any key to start");
-  printAt(f, 50, 260, 14, kWhite, "ぽこぺんたろう 1999, remade with care 2026");
+  printAt(f, 50, 260, 14, kWhite, "(C) 2026  むにょぺ remake team");
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ Bitmap keyedBoss(const std::string& name, uint32_t keyRgb) {
   Bitmap b = solid(name, 150, 150, 0xFF000000u);
   for (int y = 0; y < 150; ++y)
     for (int x = 0; x < 150; ++x)
-      if ((x - 75) * (x - 75) + (y - 75) * (y - 75) < 55 * 55) b.px[y * 150 + x] = 0xFF000000u | keyRgb;
+      if ((x - 75) * (x - 75) + (y - 75) * (y - 75) < 55 * 55)
+        b.px[y * 150 + x] = 0xFF000000u | keyRgb;
   b.key = keyRgb;
   return b;
 }

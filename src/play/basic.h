@@ -8,11 +8,21 @@
 
 namespace play {
 
-inline double Int(double v) { return std::floor(v); }
-inline double Abs(double v) { return std::fabs(v); }
-inline double Sgn(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
-inline double Sin(double v) { return std::sin(v); }
-inline double Cos(double v) { return std::cos(v); }
+inline double Int(double v) {
+  return std::floor(v);
+}
+inline double Abs(double v) {
+  return std::fabs(v);
+}
+inline double Sgn(double v) {
+  return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
+inline double Sin(double v) {
+  return std::sin(v);
+}
+inline double Cos(double v) {
+  return std::cos(v);
+}
 
 // Colour number: red + 256 green + 65536 blue.
 constexpr uint32_t RGB(double r, double g, double b) {

@@ -12,8 +12,8 @@ struct Bitmap {
   std::string name;  // the control whose design picture this is, e.g. "tsh(2)"
   int w = 0;
   int h = 0;
-  std::vector<uint32_t> px;           // 0xAARRGGBB; alpha is 255 except in the icon's mask
-  std::optional<uint32_t> key;        // transparent colour 0xRRGGBB, never drawn
+  std::vector<uint32_t> px;     // 0xAARRGGBB; alpha is 255 except in the icon's mask
+  std::optional<uint32_t> key;  // transparent colour 0xRRGGBB, never drawn
   uint32_t at(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
 };
 

@@ -36,7 +36,9 @@ Control label(std::string name) {
   return c;
 }
 
-std::string indexed(const char* name, int k) { return std::string(name) + "(" + std::to_string(k) + ")"; }
+std::string indexed(const char* name, int k) {
+  return std::string(name) + "(" + std::to_string(k) + ")";
+}
 
 }  // namespace
 
@@ -91,7 +93,8 @@ Form::Form() {
     std::string n = indexed("bossi", k);
     bossi[k] = image(n, bossPlace[k][0], bossPlace[k][1], 150, 143.18, n.c_str(), false);
   }
-  constexpr double tshPlace[5][2] = {{8, 343.64}, {48, 343.64}, {88, 297.82}, {88, 336}, {8, 381.82}};
+  constexpr double tshPlace[5][2] = {
+      {8, 343.64}, {48, 343.64}, {88, 297.82}, {88, 336}, {8, 381.82}};
   for (int k = 0; k < 5; ++k) {
     std::string n = indexed("tsh", k);
     tsh[k] = image(n, tshPlace[k][0], tshPlace[k][1], 32, 30.55, n.c_str(), false);
@@ -113,10 +116,10 @@ Form::Form() {
 }
 
 std::array<const Control*, 27> imagesBottomToTop(const Form& f) {
-  return {&f.kumo,     &f.tela[1],  &f.tela[2],  &f.tela[0], &f.power,    &f.ahiru[1], &f.ahiru[2],
-          &f.niwatori, &f.pipiro,   &f.jimen,    &f.tsh[0],  &f.tsh[1],   &f.tsh[2],   &f.tsh[3],
+  return {&f.kumo,     &f.tela[1],  &f.tela[2],  &f.tela[0],  &f.power,    &f.ahiru[1], &f.ahiru[2],
+          &f.niwatori, &f.pipiro,   &f.jimen,    &f.tsh[0],   &f.tsh[1],   &f.tsh[2],   &f.tsh[3],
           &f.tsh[4],   &f.ahiru[0], &f.bossi[1], &f.bossi[2], &f.bossi[3], &f.bossi[4], &f.bossi[0],
-          &f.jiki,     &f.fire,     &f.Label1,   &f.Label2,  &f.red,      &f.toumei};
+          &f.jiki,     &f.fire,     &f.Label1,   &f.Label2,   &f.red,      &f.toumei};
 }
 
 std::array<const Control*, 29> allControls(const Form& f) {

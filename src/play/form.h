@@ -33,7 +33,8 @@ struct PrintSurface {
   double FontSize = 8;
   Face face = Face::Window;
   bool AutoRedraw = false;
-  bool opaqueText = false;  // the window fills each text cell with BackColor; `laser` prints glyphs only
+  bool opaqueText =
+      false;  // the window fills each text cell with BackColor; `laser` prints glyphs only
   double CurrentX = 0;
   double CurrentY = 0;
   std::vector<PrintItem> prints;

@@ -1,0 +1,42 @@
+// The game's window on screen: form1 with its caption and icon, scaled by a whole number.
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "play/compose.h"
+#include "play/keys.h"
+
+struct SDL_Window;
+
+namespace play {
+
+class Window {
+ public:
+  // Opens the window centred, at `scale` (0: the largest whole scale that fits the screen's
+  // usable area). Null, with a one-line reason, when there is no display.
+  static std::unique_ptr<Window> open(int scale, std::string& error);
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Appends the key presses and releases that came since the last call. False once the
+  // window has been closed.
+  bool poll(std::vector<KeyEvent>& keys);
+  void present(const Frame& frame);
+  // The modal message box over `behind`: returns when OK is chosen (Return, Space, Escape or a
+  // click on OK); false if the window was closed instead. Its keys never reach the game.
+  bool messageBox(Frame behind, Composer& composer, const std::string& text,
+                  const std::string& title);
+  int scale() const { return scale_; }
+
+ private:
+  Window() = default;
+  SDL_Window* window_ = nullptr;
+  int scale_ = 1;
+  std::set<int> swallowed_;  // keys pressed into the message box: their releases stay there too
+};
+
+}  // namespace play
