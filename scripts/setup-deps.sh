@@ -5,7 +5,7 @@ set -euo pipefail
 pkgs=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
       fonts-ipafont-gothic fonts-dejavu-core libpng-dev)
 if [ "${1:-}" = test ]; then
-  pkgs+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool x11-utils xauth)
+  pkgs+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool x11-utils xauth imagemagick)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

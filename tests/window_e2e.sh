@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Starts the real program in a window (under Xvfb), finds it by its caption, checks the client
+# size at scale 1, presses a key, takes screenshots and closes it.
+# usage: window_e2e.sh BINARY OUTDIR
+set -euo pipefail
+bin=$1
+out=$2
+mkdir -p "$out"
+fail() { echo "FAIL: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+
+"$bin" --scale 1 &
+pid=$!
+wid=""
+for _ in $(seq 100); do
+  wid=$(xdotool search --name 'EPISODE 1' 2>/dev/null | head -n 1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || fail "no window with the game's caption"
+
+[ "$(xdotool getwindowname "$wid")" = "むにょぺ  EPISODE 1　ver1.00" ] || fail "caption is '$(xdotool getwindowname "$wid")'"
+size=$(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}')
+[ "$size" = "392x286" ] || fail "client area is $size, not 392x286"
+
+sleep 0.3
+import -window "$wid" "$out/title.png"
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key --window "$wid" z
+sleep 0.5
+import -window "$wid" "$out/after-key.png"
+changed=$(compare -metric AE "$out/title.png" "$out/after-key.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 1000 ] 2>/dev/null || fail "the key changed only '$changed' pixels"
+
+kill -TERM "$pid"  # SDL turns it into the same quit as the close box
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after closing"
+echo "window end-to-end: ok ($out)"
