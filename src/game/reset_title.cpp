@@ -1,5 +1,5 @@
 // Form_Initialize: the reset that prepares a new game, then the title card on `laser`.
-// Also the start branch of a key press and the intro that flies the hero in.
+// Also Timer2_Timer, the intro that flies the hero in and hands over to the play tick.
 #include "game/game.h"
 
 namespace game {
@@ -86,6 +86,17 @@ void titleCard(Form& f) {
 void Form_Initialize(GameState& s, Form& f) {
   reset(s, f);
   titleCard(f);
+}
+
+// From x -100 the hero comes in 5 a tick: the 31st tick puts it at x 55 and starts play.
+void Timer2_Timer(GameState& s, Form& f) {
+  s.jikix = s.jikix + 5;
+  f.jiki.Move(s.jikix, s.jikiy);
+  if (s.jikix > 50) {
+    f.Timer1.Interval = 1;
+    f.Timer2.Interval = 0;
+    s.playing = 1;
+  }
 }
 
 }  // namespace game
