@@ -2,18 +2,34 @@
 // every running timer. The same clock drives the window, a headless replay and the tests.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "play/keys.h"
 
 namespace app {
 
+struct MessageBoxShown {
+  std::string text;
+  std::string title;
+};
+
+// One event procedure that has just returned.
+struct ClockEvent {
+  int64_t frame;     // the creation event is frame 0
+  const char* name;  // "init", "keydown", "keyup", "tick1", "tick2" or "tick3"
+  int code;          // the key code of a key event, else 0
+  std::span<const MessageBoxShown> boxes;  // message boxes shown during it
+};
+
 class Clock {
  public:
-  // Called after every event procedure returns: "init", "keydown", "keyup", "tick1".."tick3".
-  using AfterEvent = std::function<void(int frame, const char* event, int code)>;
+  // Called after every event procedure returns.
+  using AfterEvent = std::function<void(const ClockEvent&)>;
 
   explicit Clock(game::Game& g, AfterEvent after = {}) : g_(g), after_(std::move(after)) {}
 
@@ -22,18 +38,24 @@ class Clock {
   // Runs the next frame: its key events in order, then the timer ticks.
   void frame(std::span<const play::KeyEvent> keys);
   // The number of the next frame to run (frames count from 0).
-  int next() const { return next_; }
+  int64_t next() const { return next_; }
   // Stops the clock at once, inside a frame too (the window was closed).
   void stop() { stopped_ = true; }
   bool stopped() const { return stopped_; }
+  // The run time's message box calls this, so that the event it was shown in reports it.
+  void noteMessageBox(const std::string& text, const std::string& title) {
+    boxes_.push_back({text, title});
+  }
 
  private:
   void after(const char* event, int code = 0) {
-    if (after_) after_(next_, event, code);
+    if (after_) after_(ClockEvent{next_, event, code, boxes_});
+    boxes_.clear();
   }
   game::Game& g_;
   AfterEvent after_;
-  int next_ = 0;
+  std::vector<MessageBoxShown> boxes_;
+  int64_t next_ = 0;
   bool stopped_ = false;
 };
 

@@ -10,6 +10,9 @@ const char* const kUsage =
     "       munyope --replay FILE        watch FILE in the window at normal speed\n"
     "       munyope --headless --replay FILE [--trace OUT] [--frames DIR] [--frame-every N]\n"
     "                                    run FILE with no window, as fast as the machine allows\n"
+    "         --trace OUT                the state trace as JSON Lines to OUT (- for standard\n"
+    "                                    output); in the window too\n"
+    "         --frames DIR               the window as DIR/frame-000123.png every N-th frame\n"
     "       munyope --scale N            window scale, a whole number 1..8 (default: fits the "
     "screen)\n"
     "       munyope --hz N               frames per second of the game clock, 1..1000 (default "
@@ -31,10 +34,11 @@ bool number(const std::string& text, int lo, int hi, int& out) {
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
   Options o;
+  bool everyGiven = false;
   for (size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
     auto value = [&](std::string& out, const char* what) {
-      if (k + 1 >= args.size() || args[k + 1].empty()) {
+      if (k + 1 >= args.size() || args[k + 1].empty() || args[k + 1].starts_with("--")) {
         error = a + " needs a value: " + what;
         return false;
       }
@@ -64,7 +68,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     else if (a == "--hz")
       ok = ranged(o.hz, 1, 1000);
     else if (a == "--frame-every")
-      ok = ranged(o.frameEvery, 1, 1000000);
+      ok = everyGiven = ranged(o.frameEvery, 1, 1000000);
     else if (a == "--record")
       ok = value(o.record, "a file to record to");
     else if (a == "--replay")
@@ -74,7 +78,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     else if (a == "--frames")
       ok = value(o.frames, "a folder for PNG frames");
     else {
-      error = "unknown option '" + a + "'; try --help";
+      error = "unknown option '" + a +
+              "'; the options are --record FILE, --replay FILE, --headless, --trace OUT, "
+              "--frames DIR, --frame-every N, --scale N, --hz N, --help, --version";
       ok = false;
     }
     if (!ok) return std::nullopt;
@@ -87,8 +93,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     error = "--record and --replay cannot be used together";
     return std::nullopt;
   }
-  if (!o.headless && (!o.trace.empty() || !o.frames.empty())) {
-    error = "--trace and --frames need --headless --replay FILE";
+  if (!o.headless && !o.frames.empty()) {
+    error = "--frames DIR needs --headless --replay FILE";
+    return std::nullopt;
+  }
+  if (everyGiven && o.frames.empty()) {
+    error = "--frame-every N needs --frames DIR";
     return std::nullopt;
   }
   return o;

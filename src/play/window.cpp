@@ -111,11 +111,19 @@ void Window::present(const Frame& frame) {
 }
 
 bool Window::messageBox(Frame behind, Composer& composer, const std::string& text,
-                        const std::string& title) {
+                        const std::string& title, int closeAfterMs) {
   const MessageBoxLayout layout = composer.drawMessageBox(behind, text, title);
   present(behind);
+  const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(closeAfterMs, 0));
   SDL_Event e;
-  while (SDL_WaitEvent(&e)) {
+  for (;;) {
+    if (closeAfterMs < 0) {
+      if (!SDL_WaitEvent(&e)) break;
+    } else {
+      const Uint64 now = SDL_GetTicks64();
+      if (now >= deadline) return true;
+      if (!SDL_WaitEventTimeout(&e, static_cast<int>(deadline - now))) continue;
+    }
     switch (e.type) {
       case SDL_QUIT:
         return false;

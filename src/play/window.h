@@ -28,8 +28,9 @@ class Window {
   void present(const Frame& frame);
   // The modal message box over `behind`: returns when OK is chosen (Return, Space, Escape or a
   // click on OK); false if the window was closed instead. Its keys never reach the game.
+  // With closeAfterMs >= 0 the box also closes by itself after that long (watching a replay).
   bool messageBox(Frame behind, Composer& composer, const std::string& text,
-                  const std::string& title);
+                  const std::string& title, int closeAfterMs = -1);
   int scale() const { return scale_; }
 
  private:
