@@ -207,6 +207,7 @@ std::unique_ptr<TraceWriter> TraceWriter::open(const std::string& path, std::str
 }
 
 TraceWriter::~TraceWriter() {
+  if (!file_) return;
   std::string ignored;
   flush(ignored);
   if (owned_) std::fclose(file_);

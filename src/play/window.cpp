@@ -41,6 +41,16 @@ std::unique_ptr<Window> Window::open(int scale, std::string& error) {
             "); run it on a desktop, or under Xvfb";
     return nullptr;
   }
+  // With no display SDL falls back to drawing off screen, where nobody would see the game.
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if ((!asked || !*asked) && (driver == "offscreen" || driver == "dummy")) {
+    SDL_Quit();
+    error =
+        "no display to open the window on (DISPLAY is not set); run it on a desktop, or "
+        "under Xvfb (xvfb-run munyope)";
+    return nullptr;
+  }
   std::unique_ptr<Window> w(new Window());
   w->scale_ = scale > 0 ? scale : fittingScale();
   w->window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
