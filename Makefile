@@ -2,6 +2,9 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 ASAN := build/asan
+DEBUG := build/debug
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
 
 .PHONY: run test build deps test-deps clean format
 
@@ -19,6 +22,16 @@ test: test-deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
+	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
+	cmake --build $(DEBUG) -j $(JOBS) --target munyope
+	scripts/same-trace.sh $(RELEASE)/munyope $(DEBUG)/munyope $(ASAN)/munyope
+	# The replay reader under libFuzzer for a bounded time.
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_FUZZ=ON -DMUNYOPE_TESTS=OFF >/dev/null
+	cmake --build $(FUZZ) -j $(JOBS) --target replay_fuzz
+	mkdir -p $(FUZZ)/corpus
+	$(FUZZ)/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
+	  -dict=fuzz/replay.dict $(FUZZ)/corpus fuzz/seeds
 
 deps:
 	@scripts/setup-deps.sh

@@ -88,6 +88,7 @@ int runWindow(const Options& o) {
       }
       clock.frame(keys);
       if (clock.stopped()) break;
+      if (trace && !trace->flush(error)) break;  // in a window the trace can be followed live
       composer.settleWindowText(g->f);
       composer.compose(g->f, frame);
       window->present(frame);
