@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 ASAN := build/asan
 
-.PHONY: run test build deps test-deps clean format
+.PHONY: run test build deps test-deps clean format bench
 
 run: build
 	./$(RELEASE)/munyope $(ARGS)
@@ -31,3 +31,9 @@ format:
 
 clean:
 	rm -rf build
+
+# Benchmarks (not run by the tests): median of repeated runs.
+bench: test-deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DMUNYOPE_TESTS=ON >/dev/null
+	cmake --build $(RELEASE) -j $(JOBS) --target munyope_bench munyope
+	./$(RELEASE)/bench/munyope_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
