@@ -18,7 +18,7 @@ test: test-deps
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 deps:
 	@scripts/setup-deps.sh
