@@ -113,20 +113,25 @@ struct Cell {
   std::string name;     // picture
   std::string caption;  // text under it
   std::optional<uint32_t> back;
+  bool newRow = false;  // start a row: the bosses keep to rows of their own
 };
 
 std::vector<Cell> cellsFor(const std::vector<std::string>& names) {
   const uint32_t levelColour[5] = {0x4242FF, 0x00C600, 0x848484, 0xFFFFFF, 0xFFFF00};
   std::vector<Cell> cells;
+  bool large = false;
   for (const std::string& n : names) {
+    const bool big = play::artwork(n).w == 150;
+    const bool startRow = big && !large;
+    large = large || big;
     int level = -1;
     if (std::sscanf(n.c_str(), "bossi(%d)", &level) == 1 && level >= 0 && level < 5) {
-      cells.push_back({n, n, levelColour[level]});
+      cells.push_back({n, n, levelColour[level], startRow});
       cells.push_back({n, n + " hit", kOrange});
     } else if (n == "boss") {
-      cells.push_back({n, n, 0xFFFFFFu});  // the box's design-time white
+      cells.push_back({n, n, 0xFFFFFFu, startRow});  // the box's design-time white
     } else {
-      cells.push_back({n, n, std::nullopt});
+      cells.push_back({n, n, std::nullopt, startRow});
     }
   }
   return cells;
@@ -170,7 +175,7 @@ int main(int argc, char** argv) {
     const play::Bitmap& b = play::artwork(c.name);
     const int cw = std::max(b.w * scale, static_cast<int>(c.caption.size()) * kAdvance);
     const int ch = b.h * scale + 6 + kTextHeight;
-    if (x > kPad && x + cw > maxWidth) {
+    if (x > kPad && (x + cw > maxWidth || c.newRow)) {
       x = kPad;
       y += rowHeight + kPad;
       rowHeight = 0;
