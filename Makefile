@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 ASAN := build/asan
 
-.PHONY: run test build deps test-deps clean format bench
+.PHONY: run test build deps test-deps clean format bench contact-sheet
 
 run: build
 	./$(RELEASE)/munyope $(ARGS)
@@ -19,6 +19,11 @@ test: test-deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+
+# Every picture at 3x on one page, for looking the artwork over.
+contact-sheet: build
+	./$(RELEASE)/munyope-sheet $(RELEASE)/contact-sheet.png
+	@echo "wrote $(RELEASE)/contact-sheet.png"
 
 deps:
 	@scripts/setup-deps.sh
