@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "bot.h"
@@ -84,13 +85,16 @@ Played playWholeGame(game::Game& g, uint32_t seed) {
   return out;
 }
 
-TEST(BotGame, PlaysFromTheTitleCardToTheLastCard) {
-  constexpr uint32_t kSeed = 20260101;
+// A few seeds, each a different game: the bot must win every one without losing the chick.
+class BotGame : public ::testing::TestWithParam<uint32_t> {};
+
+TEST_P(BotGame, PlaysFromTheTitleCardToTheLastCard) {
+  const uint32_t seed = GetParam();
   game::Game g;
-  const Played p = playWholeGame(g, kSeed);
+  const Played p = playWholeGame(g, seed);
   ASSERT_FALSE(::testing::Test::HasFatalFailure());
   std::printf("seed %u: %d frames, %d play ticks, %d ending ticks, %d power-ups lost\n",
-              static_cast<unsigned>(kSeed), p.frames, p.playTicks, p.endingTicks, p.powerLosses);
+              static_cast<unsigned>(seed), p.frames, p.playTicks, p.endingTicks, p.powerLosses);
   RecordProperty("frames", p.frames);
   RecordProperty("play_ticks", p.playTicks);
 
@@ -107,5 +111,7 @@ TEST(BotGame, PlaysFromTheTitleCardToTheLastCard) {
   EXPECT_EQ(g.f.Label1.x, 100);
   EXPECT_EQ(g.f.Label1.y, 117);
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, BotGame, ::testing::Values(20260101u, 7u, 4242424242u));
 
 }  // namespace
