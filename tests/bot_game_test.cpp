@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "bot.h"
 #include "clock.h"
@@ -75,11 +77,25 @@ Played playWholeGame(game::Game& g, uint32_t seed) {
   });
 
   bot::Bot player;
+  std::set<int> down;  // the keys the bot holds
   clock.start();
   constexpr int kMaxFrames = 100000;
   while (!bot::restsOnLastCard(g) && clock.next() < kMaxFrames &&
          !::testing::Test::HasFatalFailure()) {
-    clock.frame(player.keys(g));
+    const std::vector<play::KeyEvent> keys = player.keys(g);
+    // A person's keys: a key is released only while held and pressed only while up, so every
+    // shot is a fresh press of Z.
+    for (const play::KeyEvent& k : keys) {
+      const bool held = down.count(k.code) > 0;
+      EXPECT_EQ(held, !k.down) << "frame " << clock.next() << (k.down ? " down " : " up ")
+                               << k.code;
+      if (k.down) {
+        down.insert(k.code);
+      } else {
+        down.erase(k.code);
+      }
+    }
+    clock.frame(keys);
   }
   out.frames = clock.next();
   return out;
