@@ -1,3 +1,12 @@
+// The bot. Each frame in play it works from copies of the game, which play on exactly as the
+// real one would (the random source is copied with them):
+//  - a copy in which the hero stands still foresees where the enemies and the boss will be, and
+//    so at what height a missile fired soon meets one of them: that is where the hero goes;
+//  - a copy in which Z is pressed now tells whether the missile would score: then it fires;
+//  - a copy per way of moving tells whether a shot would hit the hero within the next 30 frames
+//    if it moved that way and then stood still; it takes the first safe way, nearest its goal.
+// A move found safe leaves standing still safe for the frames after it, so the hero always has
+// a way out unless a danger comes up from beyond the horizon.
 #include "bot.h"
 
 #include <algorithm>
@@ -192,7 +201,7 @@ std::vector<KeyEvent> Bot::keys(const Game& g) {
     spaceDown_ = false;
   }
   if (g.f.Timer1.Interval != 0) {
-    std::vector<KeyEvent> play = playTick(g);
+    std::vector<KeyEvent> play = inPlay(g);
     out.insert(out.end(), play.begin(), play.end());
     return out;
   }
@@ -205,7 +214,7 @@ std::vector<KeyEvent> Bot::keys(const Game& g) {
   return out;
 }
 
-std::vector<KeyEvent> Bot::playTick(const Game& g) {
+std::vector<KeyEvent> Bot::inPlay(const Game& g) {
   const game::GameState& s = g.s;
   const bool bossFight = static_cast<long long>(s.score) % 20 == 19;
   const Goal goal = aim(s, foresee(g, held_), bossFight);

@@ -23,7 +23,7 @@ class Bot {
   };
 
  private:
-  std::vector<play::KeyEvent> playTick(const game::Game& g);
+  std::vector<play::KeyEvent> inPlay(const game::Game& g);
   Held held_;
   bool spaceDown_ = false;
 };
