@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "bot.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
   }
   std::FILE* out = std::fopen(argv[1], "w");
   if (!out) {
-    std::fprintf(stderr, "munyope-bot: cannot write %s\n", argv[1]);
+    std::fprintf(stderr, "munyope-bot: cannot write %s: %s\n", argv[1], std::strerror(errno));
     return 1;
   }
   std::fprintf(out, "munyope-replay 1\n# the bot's game\n");
