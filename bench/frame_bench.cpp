@@ -1,6 +1,7 @@
 // What a frame costs: one play tick, and composing the window into its frame.
 #include <benchmark/benchmark.h>
 
+#include "bot.h"
 #include "clock.h"
 #include "play/compose.h"
 
@@ -54,6 +55,22 @@ void ComposeFrame(benchmark::State& state, bool titleCard) {
     benchmark::DoNotOptimize(frame.px.data());
   }
 }
+// The bot's whole game, title card to last card, its look-ahead included: what the bot's game
+// test costs for each seed it plays.
+void BotWholeGame(benchmark::State& state) {
+  for (auto _ : state) {
+    game::Game g;
+    g.f.rt.takeSeed = [] { return 20260101u; };
+    g.f.rt.msgBox = [](const std::string&, const std::string&) {};
+    app::Clock clock(g);
+    bot::Bot player;
+    clock.start();
+    while (!bot::restsOnLastCard(g) && clock.next() < 100000) clock.frame(player.keys(g));
+    state.counters["frames"] = clock.next();
+  }
+}
+BENCHMARK(BotWholeGame)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(ComposeFrame, play, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ComposeFrame, title_card, true)->Unit(benchmark::kMicrosecond);
 
