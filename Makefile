@@ -6,7 +6,7 @@ DEBUG := build/debug
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build deps test-deps clean format
+.PHONY: run test build deps test-deps clean format bench contact-sheet
 
 run: build
 	./$(RELEASE)/munyope $(ARGS)
@@ -21,7 +21,7 @@ test: test-deps
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
 	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
 	cmake --build $(DEBUG) -j $(JOBS) --target munyope
@@ -32,6 +32,11 @@ test: test-deps
 	mkdir -p $(FUZZ)/corpus
 	$(FUZZ)/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
 	  -dict=fuzz/replay.dict $(FUZZ)/corpus fuzz/seeds
+
+# Every picture at 3x on one page, for looking the artwork over.
+contact-sheet: build
+	./$(RELEASE)/munyope-sheet $(RELEASE)/contact-sheet.png
+	@echo "wrote $(RELEASE)/contact-sheet.png"
 
 deps:
 	@scripts/setup-deps.sh
@@ -44,3 +49,9 @@ format:
 
 clean:
 	rm -rf build
+
+# Benchmarks (not run by the tests): median of repeated runs.
+bench: test-deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DMUNYOPE_TESTS=ON >/dev/null
+	cmake --build $(RELEASE) -j $(JOBS) --target munyope_bench munyope
+	./$(RELEASE)/bench/munyope_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true

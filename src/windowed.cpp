@@ -44,7 +44,7 @@ int runWindow(const Options& o) {
   if (!text) return fail(1, error);
   play::Composer composer(*text);
   auto window = play::Window::open(o.scale, error);
-  if (!window) return fail(1, error + ", or watch a replay with --headless --replay FILE");
+  if (!window) return fail(1, error);
 
   auto g = std::make_unique<game::Game>();
   Clock clock(*g, [&](const ClockEvent& e) {

@@ -60,7 +60,7 @@ const char* const kGameOver = "munyope-replay 1\nseed 1\nseed 2\n5 down 32\n6 up
 
 // No X, no Wayland (and a runtime folder, so that Wayland's probe fails quietly).
 const char* const kNoDisplay =
-    "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER= XDG_RUNTIME_DIR=/tmp";
+    "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER XDG_RUNTIME_DIR=/tmp";
 
 bool oneLine(const std::string& s) {
   return !s.empty() && s.find('\n') == s.size() - 1;

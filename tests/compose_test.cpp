@@ -40,7 +40,8 @@ class ComposeTest : public ::testing::Test {
   std::unique_ptr<Composer> composer;
   Form f;
   Frame frame;
-  Bitmap red = solid(kRed), green = solid(kGreen, 450, 30), blue = solid(kBlue), grey = solid(kGrey);
+  Bitmap red = solid(kRed), green = solid(kGreen, 450, 30), blue = solid(kBlue),
+         grey = solid(kGrey);
 };
 
 TEST_F(ComposeTest, ControlsStackInTheirDesignOrder) {
@@ -84,10 +85,10 @@ TEST_F(ComposeTest, SpritesAreClippedAtEveryEdge) {
     int inX, inY;    // a pixel the sprite still covers
     int outX, outY;  // a pixel next to it that it does not
   } cases[] = {
-      {-20, 100, 0, 110, 12, 110},      // left: 12 columns show
-      {380, 100, 391, 110, 379, 110},   // right
-      {100, -20, 110, 0, 110, 12},      // top: 32 - 21 rows show
-      {100, 260, 110, 285, 110, 271},   // bottom
+      {-20, 100, 0, 110, 12, 110},     // left: 12 columns show
+      {380, 100, 391, 110, 379, 110},  // right
+      {100, -20, 110, 0, 110, 12},     // top: 32 - 21 rows show
+      {100, 260, 110, 285, 110, 271},  // bottom
   };
   for (const auto& c : cases) {
     f.jiki.Move(c.x, c.y);
@@ -242,9 +243,9 @@ TEST(Keys, SdlKeysBecomeVirtualKeyNumbers) {
   const struct {
     int sdl, scancode, vk;
   } cases[] = {
-      {0x40000050, 80, 37}, {0x40000052, 82, 38}, {0x4000004F, 79, 39}, {0x40000051, 81, 40},
-      {'z', 29, 90},        {'a', 4, 65},         {'0', 39, 48},        {'9', 38, 57},
-      {' ', 44, 32},        {'\r', 40, 13},       {27, 41, 27},         {0x400000E1, 225, 16},
+      {0x40000050, 80, 37},  {0x40000052, 82, 38},  {0x4000004F, 79, 39},  {0x40000051, 81, 40},
+      {'z', 29, 90},         {'a', 4, 65},          {'0', 39, 48},         {'9', 38, 57},
+      {' ', 44, 32},         {'\r', 40, 13},        {27, 41, 27},          {0x400000E1, 225, 16},
       {0x400000E0, 224, 17}, {0x4000003A, 58, 112}, {0x40000045, 69, 123},
   };
   for (const auto& c : cases) EXPECT_EQ(virtualKey(c.sdl, c.scancode), c.vk) << c.sdl;

@@ -33,7 +33,9 @@ void shotHitsHero(GameState& s, Form& f) {
   s.telax[i] = s.ahirux[i];
   s.telay[i] = s.ahiruy[i];
 
-  if (s.powered == 0) {
+  // In the tick in which the fifth boss falls the ending has already begun; a shot then must
+  // not take the win away and bring the title card up under the running ending.
+  if (s.powered == 0 && f.Timer3.Interval == 0) {
     f.MsgBox("SCORE" + Str(s.score), "GAME OVER");
     s.playing = 0;
     s.jikidx = 0;

@@ -38,6 +38,7 @@ void fill(Frame& out, const Rect& area, uint32_t pixel) {
 // A picture at (x, y), one picture pixel to one frame pixel, its transparent colour skipped.
 void blit(Frame& out, const Rect& clip, int x, int y, const Bitmap& b) {
   Rect r = intersect(intersect({x, y, b.w, b.h}, clip), kClient);
+  if (r.w == 0 || r.h == 0) return;
   const bool keyed = b.key.has_value();
   const uint32_t key = keyed ? (*b.key & 0xFFFFFF) : 0;
   for (int py = r.y; py < r.y + r.h; ++py) {
@@ -83,6 +84,7 @@ void Composer::drawText(Frame& out, const Rect& clip, int x, int y, Face face, d
                         uint32_t colour, const std::string& s) {
   const TextMask& m = text_.render(face, points, s);
   Rect r = intersect(intersect({x, y, m.w, m.h}, clip), kClient);
+  if (r.w == 0 || r.h == 0) return;  // nothing to draw, an empty caption included
   const uint32_t c = toPixel(colour);
   for (int py = r.y; py < r.y + r.h; ++py) {
     const uint8_t* src = &m.alpha[static_cast<size_t>(py - y) * m.w + (r.x - x)];

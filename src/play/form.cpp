@@ -42,6 +42,19 @@ std::string indexed(const char* name, int k) {
 
 }  // namespace
 
+void PrintSurface::Print(std::string text) {
+  // On a surface that prints on cells of its BackColor, a print over an earlier one in the same
+  // place and size, at least as long, hides it whole: keep only the new one. This keeps the
+  // score line, printed on every tick, from piling up.
+  if (opaqueText) {
+    std::erase_if(prints, [&](const PrintItem& p) {
+      return p.x == CurrentX && p.y == CurrentY && p.fontSize == FontSize &&
+             p.text.size() <= text.size();
+    });
+  }
+  prints.push_back({CurrentX, CurrentY, std::move(text), FontSize, ForeColor});
+}
+
 double Control::width() const {
   if (kind == Kind::PictureBox && AutoSize && Picture) return Picture->w;
   return w;

@@ -39,9 +39,7 @@ struct PrintSurface {
   double CurrentY = 0;
   std::vector<PrintItem> prints;
 
-  void Print(std::string text) {
-    prints.push_back({CurrentX, CurrentY, std::move(text), FontSize, ForeColor});
-  }
+  void Print(std::string text);
   // Setting BackColor fills the surface anew, so whatever was printed on it is gone.
   void SetBackColor(uint32_t colour) {
     BackColor = colour;

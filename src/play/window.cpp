@@ -36,19 +36,24 @@ std::unique_ptr<Window> Window::open(int scale, std::string& error) {
   // software OpenGL renderer, and pixels stay exact.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  constexpr const char* kNoDisplay =
+      "no display to open the window on (DISPLAY is not set); run it on a desktop, under Xvfb, "
+      "or use --headless --replay FILE";
+  if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER")) {
+    error = kNoDisplay;
+    return nullptr;
+  }
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("no display to open the window on (") + SDL_GetError() +
             "); run it on a desktop, or under Xvfb";
     return nullptr;
   }
-  // With no display SDL falls back to drawing off screen, where nobody would see the game.
-  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  // Without a display SDL falls back to drivers that draw nowhere; a window nobody can see is
+  // no window at all, unless those drivers were asked for by name.
   const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-  if ((!asked || !*asked) && (driver == "offscreen" || driver == "dummy")) {
+  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
     SDL_Quit();
-    error =
-        "no display to open the window on (DISPLAY is not set); run it on a desktop, or "
-        "under Xvfb (xvfb-run munyope)";
+    error = kNoDisplay;
     return nullptr;
   }
   std::unique_ptr<Window> w(new Window());

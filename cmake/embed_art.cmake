@@ -1,0 +1,23 @@
+# Writes OUT, a C++ source that holds every text pixel map in FILES (a ;-list) as a raw string.
+# Run at build time: cmake -DOUT=... -DFILES=... -P embed_art.cmake
+set(body "// Written by the build from src/play/art/*.txt; edit the maps, not this file.\n")
+string(APPEND body "#include \"play/art_sources.h\"\n\nnamespace play {\n\nnamespace {\n")
+string(APPEND body "const ArtSource kSources[] = {\n")
+foreach(file IN LISTS FILES)
+  file(READ "${file}" text)
+  if(text MATCHES "\\)ART\"")
+    message(FATAL_ERROR "${file} contains the raw string's end marker")
+  endif()
+  get_filename_component(short "${file}" NAME)
+  string(APPEND body "    {\"${short}\", R\"ART(${text})ART\"},\n")
+endforeach()
+string(APPEND body "};\n}  // namespace\n\n")
+string(APPEND body "std::span<const ArtSource> artSources() { return kSources; }\n\n}  // namespace play\n")
+# Only touch the output when it changes, so an unchanged map rebuilds nothing.
+if(EXISTS "${OUT}")
+  file(READ "${OUT}" old)
+  if(old STREQUAL body)
+    return()
+  endif()
+endif()
+file(WRITE "${OUT}" "${body}")
