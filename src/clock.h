@@ -32,6 +32,11 @@ class Clock {
   using AfterEvent = std::function<void(const ClockEvent&)>;
 
   explicit Clock(game::Game& g, AfterEvent after = {}) : g_(g), after_(std::move(after)) {}
+  // The same with only the frame, the event's name and the key code.
+  Clock(game::Game& g, std::function<void(int64_t frame, const char* event, int code)> after)
+      : g_(g), after_([after = std::move(after)](const ClockEvent& e) {
+          if (after) after(e.frame, e.name, e.code);
+        }) {}
 
   // The window-creation event, once, before frame 0.
   void start();

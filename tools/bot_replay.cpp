@@ -53,15 +53,15 @@ int main(int argc, char** argv) {
     return next++;
   };
   g.f.rt.msgBox = [&](const std::string&, const std::string&) { ++gameOvers; };
-  app::Clock clock(g, [&](const app::ClockEvent& e) {
-    if (std::string(e.name) == "tick1") ++playTicks;
+  app::Clock clock(g, [&](int, const char* event, int) {
+    if (std::string(event) == "tick1") ++playTicks;
   });
   bot::Bot player;
 
   clock.start();
   int endFrame = -1;
   while (clock.next() < kMaxFrames && (endFrame < 0 || clock.next() < endFrame)) {
-    const int frame = static_cast<int>(clock.next());
+    const int frame = clock.next();
     const auto keys = player.keys(g);
     for (const play::KeyEvent& k : keys) {
       std::fprintf(out, "%d %s %d\n", frame, k.down ? "down" : "up", k.code);
