@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Records a session played in a window (under Xvfb, keys sent with xdotool, a game over and its
 # box included), then plays the recording back headless and in a window: all three trace the
-# same. A recording killed outright still plays back up to where it was.
+# same. A recording killed outright still plays back up to where it was. Starts its own Xvfb.
 # usage: record_replay_e2e.sh BINARY OUTDIR
 set -euo pipefail
 bin=$1
@@ -10,11 +10,26 @@ rm -rf "$out"
 mkdir -p "$out"
 cd "$out"
 pid=""
+xvfb=""
 fail() {
   echo "FAIL: $*" >&2
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -s game-stderr.txt ] && echo "the game said: $(cat game-stderr.txt)" >&2
   exit 1
 }
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null' EXIT
+
+# A display of our own: Xvfb picks a free number itself (xvfb-run -a can race with other runs).
+exec 3> display.txt
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>xvfb.log &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do
+  [ -s display.txt ] && break
+  sleep 0.1
+done
+[ -s display.txt ] || fail "Xvfb did not start: $(cat xvfb.log)"
+export DISPLAY=":$(head -n 1 display.txt)"
 
 window() {  # waits for the game's window, gives it the keyboard, prints its id
   local wid=""
@@ -28,13 +43,26 @@ window() {  # waits for the game's window, gives it the keyboard, prints its id
   echo "$wid"
 }
 
+# Waits up to 20 s for PATTERN in the window's trace (written out every frame in a window).
+wait_for() {
+  for _ in $(seq 200); do
+    grep -q "$1" window.jsonl 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the window's trace never showed $1"
+}
+
 # Play: start, fly about and fire, then stand still until the shots end the game; close the
 # box with Return, start again, fire, and close the window.
-"$bin" --scale 1 --record rec.replay --trace window.jsonl &
+"$bin" --scale 1 --record rec.replay --trace window.jsonl 2>game-stderr.txt &
 pid=$!
 wid=$(window)
-xdotool key --window "$wid" space
-sleep 0.8
+for _ in $(seq 10); do  # a key sent before the window takes the keyboard may be lost
+  xdotool key --window "$wid" space
+  sleep 0.3
+  grep -q '"event":"tick2"' window.jsonl && break
+done
+wait_for '"event":"tick1"'
 xdotool keydown --window "$wid" Right
 sleep 0.3
 xdotool keyup --window "$wid" Right
@@ -44,7 +72,7 @@ sleep 0.2
 xdotool keyup --window "$wid" Down
 xdotool key --window "$wid" z
 # Standing still, the enemies' shots end the game: the box opens, the clock stands still and
-# the trace (written out every frame in a window) stops growing.
+# the trace stops growing.
 last=-1
 for _ in $(seq 100); do
   sleep 0.4
@@ -54,9 +82,10 @@ for _ in $(seq 100); do
 done
 [ "$size" -eq "$last" ] || fail "no game over within 40 s"
 xdotool key --window "$wid" Return
-sleep 0.5
+wait_for msgbox
 xdotool key --window "$wid" Up
-sleep 0.5
+wait_for '"event":"keydown","code":38'
+sleep 0.3
 xdotool key --window "$wid" z
 sleep 0.3
 kill -TERM "$pid"
