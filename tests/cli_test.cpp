@@ -218,3 +218,20 @@ TEST_F(Cli, FailuresToWriteOrDisplayStopWithStatus1AndSayWhatToDo) {
     EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << ": " << r.err;
   }
 }
+
+// The bot's whole game, five bosses and the staff roll, played back from its file by the
+// program: it ends on the last card with every timer stopped.
+TEST_F(Cli, AWholeGamePlaysBackToItsLastCard) {
+  ASSERT_EQ(
+      std::system(("'" MUNYOPE_BOT_BINARY "' '" + (dir / "bot.replay").string() + "' 5 >/dev/null")
+                      .c_str()),
+      0);
+  const Outcome r = run("--headless --replay bot.replay --trace t.jsonl");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string t = slurp(dir / "t.jsonl");
+  const std::string last = t.substr(t.rfind('\n', t.size() - 2) + 1);
+  EXPECT_NE(last.find("\"timers\":[0,0,0]"), std::string::npos);
+  EXPECT_NE(last.find("\"caption\":\"The Saga Continues...\""), std::string::npos) << last;
+  EXPECT_EQ(t.find("msgbox"), std::string::npos);
+  EXPECT_NE(t.find("\"score\":100,"), std::string::npos);
+}
