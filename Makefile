@@ -21,7 +21,7 @@ test: test-deps
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
 	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
 	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
 	cmake --build $(DEBUG) -j $(JOBS) --target munyope
