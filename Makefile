@@ -19,19 +19,20 @@ test: test-deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DMUNYOPE_TESTS=ON >/dev/null
 	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
-	cmake --build $(ASAN) -j $(JOBS)
-	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
-	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
-	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
-	cmake --build $(DEBUG) -j $(JOBS) --target munyope
-	scripts/same-trace.sh $(RELEASE)/munyope $(DEBUG)/munyope $(ASAN)/munyope
 	# The replay reader under libFuzzer for a bounded time.
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_FUZZ=ON -DMUNYOPE_TESTS=OFF >/dev/null
 	cmake --build $(FUZZ) -j $(JOBS) --target replay_fuzz
 	mkdir -p $(FUZZ)/corpus
 	$(FUZZ)/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
 	  -dict=fuzz/replay.dict $(FUZZ)/corpus fuzz/seeds
+	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
+	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
+	cmake --build $(DEBUG) -j $(JOBS) --target munyope
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_SANITIZE=ON -DMUNYOPE_TESTS=ON >/dev/null
+	cmake --build $(ASAN) -j $(JOBS)
+	scripts/same-trace.sh $(RELEASE)/munyope $(DEBUG)/munyope $(ASAN)/munyope
+	# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+	cd $(ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
 
 # Every picture at 3x on one page, for looking the artwork over.
 contact-sheet: build

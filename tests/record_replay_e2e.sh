@@ -10,26 +10,13 @@ rm -rf "$out"
 mkdir -p "$out"
 cd "$out"
 pid=""
-xvfb=""
 fail() {
   echo "FAIL: $*" >&2
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   [ -s game-stderr.txt ] && echo "the game said: $(cat game-stderr.txt)" >&2
   exit 1
 }
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null' EXIT
-
-# A display of our own: Xvfb picks a free number itself (xvfb-run -a can race with other runs).
-exec 3> display.txt
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>xvfb.log &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s display.txt ] && break
-  sleep 0.1
-done
-[ -s display.txt ] || fail "Xvfb did not start: $(cat xvfb.log)"
-export DISPLAY=":$(head -n 1 display.txt)"
+source "$(dirname "$0")/xvfb.sh"
 
 window() {  # waits for the game's window, gives it the keyboard, prints its id
   local wid=""
