@@ -24,7 +24,8 @@ test: test-deps
 	cmake --build $(FUZZ) -j $(JOBS) --target replay_fuzz
 	mkdir -p $(FUZZ)/corpus
 	$(FUZZ)/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
-	  -dict=fuzz/replay.dict $(FUZZ)/corpus fuzz/seeds
+	  -dict=fuzz/replay.dict $(FUZZ)/corpus fuzz/seeds >$(FUZZ)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ)/fuzz.log; exit 1; }
+	@grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ)/fuzz.log
 	# The same replay traces byte for byte the same from an optimised, a debug and the sanitizer build.
 	cmake -S . -B $(DEBUG) -DCMAKE_BUILD_TYPE=Debug -DMUNYOPE_TESTS=OFF >/dev/null
 	cmake --build $(DEBUG) -j $(JOBS) --target munyope

@@ -18,18 +18,6 @@ fail() {
 }
 source "$(dirname "$0")/xvfb.sh"
 
-window() {  # waits for the game's window, gives it the keyboard, prints its id
-  local wid=""
-  for _ in $(seq 100); do
-    wid=$(xdotool search --name 'EPISODE 1' 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no window with the game's caption"
-  xdotool windowfocus --sync "$wid" 2>/dev/null || true
-  echo "$wid"
-}
-
 # Waits up to 20 s for PATTERN in the window's trace (written out every frame in a window).
 wait_for() {
   for _ in $(seq 200); do

@@ -13,13 +13,7 @@ source "$(dirname "$0")/xvfb.sh"
 
 "$bin" --scale 1 &
 pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --name 'EPISODE 1' 2>/dev/null | head -n 1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window with the game's caption"
+wid=$(window)
 
 [ "$(xdotool getwindowname "$wid")" = "むにょぺ  EPISODE 1　ver1.00" ] || fail "caption is '$(xdotool getwindowname "$wid")'"
 size=$(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h}')
@@ -27,7 +21,6 @@ size=$(xwininfo -id "$wid" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w"x"h
 
 sleep 0.3
 import -window "$wid" title.png
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key --window "$wid" z
 sleep 0.5
 import -window "$wid" after-key.png
