@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "clock.h"
@@ -48,7 +49,9 @@ int runWindow(const Options& o) {
 
   auto g = std::make_unique<game::Game>();
   Clock clock(*g, [&](const ClockEvent& e) {
-    if (recorder && e.name[0] == 'k') recorder->key(e.frame, e.name[3] == 'd', e.code);
+    const std::string_view event = e.name;
+    if (recorder && (event == "keydown" || event == "keyup"))
+      recorder->key(e.frame, event == "keydown", e.code);
     if (trace) trace->write(e, *g);
   });
   play::Frame frame;
