@@ -18,7 +18,7 @@ Bitmap solid(uint32_t argb, int w = 32, int h = 32) {
   return b;
 }
 
-constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080;
+constexpr uint32_t kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kGrey = 0xFF808080;
 constexpr uint32_t kBlackPx = 0xFF000000;
 
 // A window with every sprite moved out of the way and the title card's box shrunk away, so a
@@ -32,6 +32,17 @@ class ComposeTest : public ::testing::Test {
     composer = std::make_unique<Composer>(*text);
     for (const Control* c : allControls(f)) const_cast<Control*>(c)->Move(1000, 1000);
   }
+  // `laser` over the whole window, printing at 48 points from (x, y) of its own pixels.
+  void printOnLaser(uint32_t colour, double x, double y) {
+    f.laser.Move(0, 0);
+    f.laser.SetWidth(392);
+    f.laser.SetHeight(273);
+    f.laser.FontSize = 48;
+    f.laser.ForeColor = colour;
+    f.laser.CurrentX = x;
+    f.laser.CurrentY = y;
+    f.laser.Print("むにょぺ");
+  }
   uint32_t at(int x, int y) {
     composer->compose(f, frame);
     return frame.at(x, y);
@@ -40,8 +51,7 @@ class ComposeTest : public ::testing::Test {
   std::unique_ptr<Composer> composer;
   Form f;
   Frame frame;
-  Bitmap red = solid(kRed), green = solid(kGreen, 450, 30), blue = solid(kBlue),
-         grey = solid(kGrey);
+  Bitmap red = solid(kRed), blue = solid(kBlue);
 };
 
 TEST_F(ComposeTest, ControlsStackInTheirDesignOrder) {
@@ -67,7 +77,6 @@ TEST_F(ComposeTest, ControlsStackInTheirDesignOrder) {
     for (const Control* k : allControls(f)) const_cast<Control*>(k)->Move(1000, 1000);
     c.over->Picture = &red;
     c.under->Picture = &blue;
-    if (c.under == &f.jimen) c.under->Picture = &blue;
     c.over->BackColor = 16777215;
     c.under->BackColor = 16777215;
     c.over->Caption = "";
@@ -141,14 +150,7 @@ TEST_F(ComposeTest, PicturesAreSharedNotCopied) {
 }
 
 TEST_F(ComposeTest, BackColorErasesPrintedText) {
-  f.laser.Move(0, 0);
-  f.laser.SetWidth(392);
-  f.laser.SetHeight(273);
-  f.laser.ForeColor = 16777215;
-  f.laser.FontSize = 48;
-  f.laser.CurrentX = 10;
-  f.laser.CurrentY = 10;
-  f.laser.Print("むにょぺ");
+  printOnLaser(16777215, 10, 10);
   composer->compose(f, frame);
   int lit = 0;
   for (uint32_t p : frame.px) lit += p != kBlackPx;
@@ -160,18 +162,8 @@ TEST_F(ComposeTest, BackColorErasesPrintedText) {
 }
 
 TEST_F(ComposeTest, TextOnLaserIsGlyphsOnlySoTheShadowShows) {
-  f.laser.Move(0, 0);
-  f.laser.SetWidth(392);
-  f.laser.SetHeight(273);
-  f.laser.FontSize = 48;
-  f.laser.ForeColor = 12632256;
-  f.laser.CurrentX = 53;
-  f.laser.CurrentY = 33;
-  f.laser.Print("むにょぺ");
-  f.laser.ForeColor = 65535;
-  f.laser.CurrentX = 50;
-  f.laser.CurrentY = 30;
-  f.laser.Print("むにょぺ");
+  printOnLaser(12632256, 53, 33);
+  printOnLaser(65535, 50, 30);
   composer->compose(f, frame);
   int silver = 0, yellow = 0;
   for (uint32_t p : frame.px) {
