@@ -3,7 +3,7 @@
 # Only what is missing is installed; on a system without apt-get it names the packages and stops.
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
-      fonts-ipafont-gothic fonts-dejavu-core libpng-dev)
+      fonts-ipafont-gothic fonts-dejavu-core libpng-dev libx11-dev)
 if [ "${1:-}" = test ]; then
   pkgs+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool x11-utils xauth imagemagick)
 fi

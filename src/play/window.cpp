@@ -1,8 +1,10 @@
 #include "play/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace play {
 
@@ -29,7 +31,38 @@ void setIcon(SDL_Window* w) {
   SDL_FreeSurface(s);
 }
 
+// A display that can wait for its vertical blank: Wayland, or an X server backed by a GPU (it
+// offers DRI3 or DRI2). Xvfb offers neither, and a software OpenGL renderer there costs several
+// times the CPU and memory of the window's shared-memory surface. MUNYOPE_PRESENT=vsync or
+// =surface chooses by hand.
+bool displayOffersVsync(SDL_Window* w) {
+  if (const char* chosen = SDL_getenv("MUNYOPE_PRESENT"))
+    return std::string_view(chosen) == "vsync";
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(w, &info)) return false;
+  if (info.subsystem == SDL_SYSWM_WAYLAND) return true;
+  if (info.subsystem != SDL_SYSWM_X11) return false;
+  int opcode = 0, event = 0, error = 0;
+  return XQueryExtension(info.info.x11.display, "DRI3", &opcode, &event, &error) ||
+         XQueryExtension(info.info.x11.display, "DRI2", &opcode, &event, &error);
+}
+
 }  // namespace
+
+void SdlDeleter::operator()(SDL_Window* w) const {
+  SDL_DestroyWindow(w);
+}
+void SdlDeleter::operator()(SDL_Renderer* r) const {
+  SDL_DestroyRenderer(r);
+}
+void SdlDeleter::operator()(SDL_Texture* t) const {
+  SDL_DestroyTexture(t);
+}
+
+SdlVideo::~SdlVideo() {
+  if (started) SDL_Quit();
+}
 
 std::unique_ptr<Window> Window::open(int scale, std::string& error) {
   // Present through the window's own surface (shared memory under X11): far cheaper than a
@@ -43,36 +76,44 @@ std::unique_ptr<Window> Window::open(int scale, std::string& error) {
     error = kNoDisplay;
     return nullptr;
   }
+  std::unique_ptr<Window> w(new Window());
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("no display to open the window on (") + SDL_GetError() +
             "); run it on a desktop, or under Xvfb";
     return nullptr;
   }
+  w->video_.started = true;
   // Without a display SDL falls back to drivers that draw nowhere; a window nobody can see is
   // no window at all, unless those drivers were asked for by name.
   const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
   if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
-    SDL_Quit();
     error = kNoDisplay;
     return nullptr;
   }
-  std::unique_ptr<Window> w(new Window());
   w->scale_ = scale > 0 ? scale : fittingScale();
-  w->window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                Frame::W * w->scale_, Frame::H * w->scale_, SDL_WINDOW_SHOWN);
+  w->window_.reset(SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                    Frame::W * w->scale_, Frame::H * w->scale_, SDL_WINDOW_SHOWN));
   if (!w->window_) {
     error = std::string("cannot open the window: ") + SDL_GetError();
     return nullptr;
   }
-  setIcon(w->window_);
+  setIcon(w->window_.get());
+  if (displayOffersVsync(w->window_.get())) w->openRenderer();
   return w;
 }
 
-Window::~Window() {
-  if (window_) SDL_DestroyWindow(window_);
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  SDL_Quit();
+void Window::openRenderer() {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  renderer_.reset(
+      SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+  if (renderer_) {
+    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, Frame::W, Frame::H));
+  }
+  if (!texture_) renderer_.reset();  // the window's surface serves instead
 }
+
+Window::~Window() = default;
 
 bool Window::poll(std::vector<KeyEvent>& keys) {
   SDL_Event e;
@@ -91,7 +132,16 @@ bool Window::poll(std::vector<KeyEvent>& keys) {
 }
 
 void Window::present(const Frame& frame) {
-  SDL_Surface* screen = SDL_GetWindowSurface(window_);
+  if (!renderer_) return presentThroughSurface(frame);
+  SDL_UpdateTexture(texture_.get(), nullptr, frame.px.data(), Frame::W * 4);
+  const SDL_Rect whole{0, 0, Frame::W * scale_, Frame::H * scale_};
+  SDL_RenderClear(renderer_.get());
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &whole);
+  SDL_RenderPresent(renderer_.get());  // waits for the display's vertical blank
+}
+
+void Window::presentThroughSurface(const Frame& frame) {
+  SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
   if (!screen) return;
   const int s = scale_;
   const bool direct = screen->format->BytesPerPixel == 4 && screen->format->Rmask == 0xFF0000 &&
@@ -122,7 +172,7 @@ void Window::present(const Frame& frame) {
       SDL_FreeSurface(src);
     }
   }
-  SDL_UpdateWindowSurface(window_);
+  SDL_UpdateWindowSurface(window_.get());
 }
 
 bool Window::messageBox(Frame behind, Composer& composer, const std::string& text,

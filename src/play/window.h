@@ -10,8 +10,27 @@
 #include "play/keys.h"
 
 struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
 
 namespace play {
+
+struct SdlDeleter {
+  void operator()(SDL_Window* w) const;
+  void operator()(SDL_Renderer* r) const;
+  void operator()(SDL_Texture* t) const;
+};
+template <class T>
+using SdlPtr = std::unique_ptr<T, SdlDeleter>;
+
+// SDL's video subsystem, started for the window's lifetime.
+struct SdlVideo {
+  SdlVideo() = default;
+  SdlVideo(const SdlVideo&) = delete;
+  SdlVideo& operator=(const SdlVideo&) = delete;
+  ~SdlVideo();
+  bool started = false;
+};
 
 class Window {
  public:
@@ -35,7 +54,15 @@ class Window {
 
  private:
   Window() = default;
-  SDL_Window* window_ = nullptr;
+  void openRenderer();
+  void presentThroughSurface(const Frame& frame);
+
+  SdlVideo video_;  // first in, last out: everything below needs it
+  SdlPtr<SDL_Window> window_;
+  // Where the display can wait for its vertical blank, frames go through a renderer with vsync;
+  // elsewhere (Xvfb, software-only displays) straight into the window's own surface.
+  SdlPtr<SDL_Renderer> renderer_;
+  SdlPtr<SDL_Texture> texture_;
   int scale_ = 1;
   std::set<int> swallowed_;  // keys pressed into the message box: their releases stay there too
 };
