@@ -7,6 +7,13 @@ void Clock::start() {
   after("init");
 }
 
+void Clock::tick(bool wasRunning, const play::Timer& timer,
+                 void (*procedure)(game::GameState&, game::Form&), const char* event) {
+  if (!wasRunning || timer.Interval == 0 || stopped_) return;
+  procedure(g_.s, g_.f);
+  after(event);
+}
+
 void Clock::frame(std::span<const play::KeyEvent> keys) {
   for (const play::KeyEvent& k : keys) {
     if (stopped_) return;
@@ -24,18 +31,9 @@ void Clock::frame(std::span<const play::KeyEvent> keys) {
   const bool running1 = g_.f.Timer1.Interval != 0;
   const bool running2 = g_.f.Timer2.Interval != 0;
   const bool running3 = g_.f.Timer3.Interval != 0;
-  if (running1 && g_.f.Timer1.Interval != 0 && !stopped_) {
-    game::Timer1_Timer(g_.s, g_.f);
-    after("tick1");
-  }
-  if (running2 && g_.f.Timer2.Interval != 0 && !stopped_) {
-    game::Timer2_Timer(g_.s, g_.f);
-    after("tick2");
-  }
-  if (running3 && g_.f.Timer3.Interval != 0 && !stopped_) {
-    game::Timer3_Timer(g_.s, g_.f);
-    after("tick3");
-  }
+  tick(running1, g_.f.Timer1, game::Timer1_Timer, "tick1");
+  tick(running2, g_.f.Timer2, game::Timer2_Timer, "tick2");
+  tick(running3, g_.f.Timer3, game::Timer3_Timer, "tick3");
   ++next_;
 }
 

@@ -53,6 +53,9 @@ class Clock {
   }
 
  private:
+  // One tick of a timer that was running when the timer step began and still is.
+  void tick(bool wasRunning, const play::Timer& timer,
+            void (*procedure)(game::GameState&, game::Form&), const char* event);
   void after(const char* event, int code = 0) {
     if (after_) after_(ClockEvent{next_, event, code, boxes_});
     boxes_.clear();

@@ -85,11 +85,7 @@ int runHeadless(const Options& o) {
       keys.clear();
       feed.keysOf(frame, keys);
       clock.frame(keys);
-      if (frames) {
-        if (!frames->after(*g, frame, error)) return fail(1, error);
-      } else {
-        g->f.form1.prints.clear();  // nothing is drawn, so printed text would only pile up
-      }
+      if (frames && !frames->after(*g, frame, error)) return fail(1, error);
     }
   } catch (const NoSeedLeft& e) {
     if (trace && !trace->flush(error)) return fail(1, error);

@@ -22,11 +22,6 @@ bool overlaps(const Rect& a, const Rect& b) {
   return r.w > 0 && r.h > 0;
 }
 
-bool contains(const Rect& outer, const Rect& inner) {
-  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
-         inner.y + inner.h <= outer.y + outer.h;
-}
-
 void fill(Frame& out, const Rect& area, uint32_t pixel) {
   Rect r = intersect(area, kClient);
   for (int y = r.y; y < r.y + r.h; ++y) {
@@ -128,26 +123,15 @@ void Composer::compose(const Form& f, Frame& out) {
 }
 
 void Composer::settleWindowText(Form& f) {
-  auto& prints = f.form1.prints;
-  if (prints.empty()) return;
-  std::vector<Rect> cells;
-  cells.reserve(prints.size());
-  for (const PrintItem& p : prints)
-    cells.push_back(
-        textCell(unitsToPixelsX(p.x), unitsToPixelsY(p.y), f.form1.face, p.fontSize, p.text));
-  std::vector<Rect> boxes;
+  Rect boxes[2];
+  int count = 0;
   for (const Control* c : {&f.boss, &f.laser})
-    if (c->Visible) boxes.push_back(boxRect(*c));
-
-  std::vector<PrintItem> kept;
-  for (size_t k = 0; k < prints.size(); ++k) {
-    bool gone = std::any_of(boxes.begin(), boxes.end(),
-                            [&](const Rect& b) { return overlaps(b, cells[k]); });
-    for (size_t later = k + 1; later < prints.size() && !gone; ++later)
-      gone = contains(cells[later], cells[k]);
-    if (!gone) kept.push_back(std::move(prints[k]));
-  }
-  prints = std::move(kept);
+    if (c->Visible) boxes[count++] = boxRect(*c);
+  std::erase_if(f.form1.prints, [&](const PrintItem& p) {
+    const Rect cell =
+        textCell(unitsToPixelsX(p.x), unitsToPixelsY(p.y), f.form1.face, p.fontSize, p.text);
+    return std::any_of(boxes, boxes + count, [&](const Rect& b) { return overlaps(b, cell); });
+  });
 }
 
 MessageBoxLayout Composer::drawMessageBox(Frame& out, const std::string& text,

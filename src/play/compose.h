@@ -41,7 +41,8 @@ class Composer {
   void compose(const Form& f, Frame& out);
 
   // Text printed on the window lasts only until that part of the window is redrawn: whatever
-  // a picture box covers, or a later print's cell covers, is gone.
+  // a picture box covers is gone. (A print over an earlier one in the same place replaces it
+  // as it is printed.)
   void settleWindowText(Form& f);
 
   // Draws the modal message box over a composed frame.
